@@ -1,0 +1,170 @@
+// The data-access layer: a connection and datasets in the manner of ADO, over an SQLite
+// file, speaking the Jet SQL dialect (see JetDialect.h). Errors are raised as
+// EDatabaseError with a message that names what failed.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <variant>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace bindershelf::ado {
+
+class EDatabaseError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Jet column types as the datasets report them.
+enum class TFieldType { ftUnknown, ftString, ftMemo, ftInteger, ftAutoInc, ftBoolean, ftFloat, ftDateTime };
+
+// One field of the current row. Null is told apart from every value.
+class TField {
+ public:
+  using TValue = std::variant<std::monostate, int64_t, double, std::string>;
+
+  TField(std::string name, TFieldType type, std::string table, std::string column);
+
+  const std::string& FieldName() const { return Name; }
+  TFieldType DataType() const { return Type; }
+  bool IsNull() const { return std::holds_alternative<std::monostate>(Value); }
+  const TValue& GetValue() const { return Value; }
+
+  // Conversions raise EDatabaseError naming the field when the value is Null or does not
+  // convert (text that is not a number, a number out of the 32-bit range).
+  std::string AsString() const;
+  int32_t AsInteger() const;
+  int64_t AsLargeInt() const;
+  double AsFloat() const;
+  double AsDateTime() const { return AsFloat(); }
+  // The text of the value, or "" for Null.
+  std::string DisplayText() const;
+
+  // Setters mark the field changed; they are legal only while the dataset edits or inserts.
+  void SetAsString(const std::string& v);
+  void SetAsInteger(int64_t v);
+  void SetAsFloat(double v);
+  void SetAsDateTime(double v) { SetAsFloat(v); }
+  void Clear();
+
+ private:
+  friend class TADODataSet;
+  void Load(TValue v);
+  void RequireWritable() const;
+
+  std::string Name;
+  TFieldType Type;
+  std::string Table;   // base table of the column, empty for an expression
+  std::string Column;  // base column name
+  TValue Value;
+  bool Changed = false;
+  bool Writable = false;
+};
+
+class TADODataSet;
+
+// One connection to a catalog file. Its connection string carries the Jet provider text
+// and the file in "Data Source=". Every call takes the connection's lock, so a connection
+// may be used from two threads; a caller that needs several calls to stand together
+// (close, compact and reopen) holds Lock() around them.
+class TADOConnection {
+ public:
+  TADOConnection();
+  ~TADOConnection();
+  TADOConnection(const TADOConnection&) = delete;
+  TADOConnection& operator=(const TADOConnection&) = delete;
+
+  std::string ConnectionString;
+  bool LoginPrompt = true;
+
+  // Opens the file named by Data Source. Refuses, without writing to it, a file that is
+  // missing, empty, or not a database of this layer ("... is not a catalog database").
+  void Open(const std::string& userName, const std::string& password);
+  // Closes the connection; every dataset open on it is closed first.
+  void Close();
+  bool Connected() const;
+
+  // Runs one Jet statement that returns no rows; returns the number of rows changed.
+  int64_t Execute(const std::string& jetStatement);
+
+  // The file that Data Source names.
+  std::string DataSource() const;
+
+  std::recursive_mutex& Lock() { return Mutex; }
+
+  // Makes a new, empty database file for this layer; fails if the file exists.
+  static void CreateDatabaseFile(const std::string& path);
+  // Writes a compacted copy of the database file at source to destination, with every
+  // table, row, index and counter; fails if destination exists. The source must not be
+  // open on any connection of this process.
+  static void CompactDatabaseFile(const std::string& source, const std::string& destination);
+
+ private:
+  friend class TADODataSet;
+  sqlite3* Handle();  // opens on demand with the connection string it holds
+  void Attach(TADODataSet* d);
+  void Detach(TADODataSet* d);
+
+  std::recursive_mutex Mutex;
+  sqlite3* Db = nullptr;
+  std::vector<TADODataSet*> DataSets;
+};
+
+enum class TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
+
+// A query and a cursor over its rows. Rows stream from the database one at a time.
+// Datasets over one table (with no join, DISTINCT or grouping) can also append, edit,
+// post and delete rows of that table.
+class TADODataSet {
+ public:
+  TADODataSet();
+  ~TADODataSet();
+  TADODataSet(const TADODataSet&) = delete;
+  TADODataSet& operator=(const TADODataSet&) = delete;
+
+  TADOConnection* Connection = nullptr;
+  std::string CommandText;  // Jet SQL
+
+  void Open();   // runs CommandText and stands on the first row (or at the end)
+  void Close();
+  bool Active() const { return State != TDataSetState::dsInactive; }
+  TDataSetState GetState() const { return State; }
+  bool Eof() const { return AtEnd; }
+  bool IsEmpty() const;
+  void Next();
+
+  int FieldCount() const { return static_cast<int>(FieldList.size()); }
+  TField& Fields(int index);
+  TField& FieldByName(const std::string& name);  // without regard to letter case
+  TField* FindField(const std::string& name);
+
+  void Append();  // a new row, stored by Post
+  void Insert() { Append(); }
+  void Edit();    // change the current row, stored by Post
+  void Post();
+  void Cancel();
+  void Delete();  // removes the current row and stands on the next
+
+ private:
+  friend class TADOConnection;
+  void LoadRow();
+  void Finalize();
+  void RequireActive(const char* what) const;
+
+  TDataSetState State = TDataSetState::dsInactive;
+  sqlite3_stmt* Stmt = nullptr;
+  bool AtEnd = true;
+  bool RowIdKnown = false;
+  int64_t RowId = 0;
+  std::string BaseTable;  // the table rows are written to; empty when read-only
+  std::vector<TField> FieldList;
+  TADOConnection* OpenOn = nullptr;
+};
+
+}  // namespace bindershelf::ado

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests use, skipping those already there.
+set -euo pipefail
+packages=(
+  g++ cmake ninja-build pkg-config
+  libsqlite3-dev       # the catalog database engine
+  libicu-dev           # Unicode case folding for text comparison and LIKE
+  libgtest-dev libgmock-dev   # tests
+  libbenchmark-dev     # benchmarks
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
