@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the module and starts it on the default catalog beside it.
+# Builds the module and the host, then starts the host on the default catalog.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/build.sh
-exec ./build/bindershelf_demo "$@"
+exec ./build/bindershelf "$@"
