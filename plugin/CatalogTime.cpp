@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/os/Clock.h"
+#include "platform/os/FileSystem.h"
 
 namespace bindershelf {
 
@@ -59,12 +59,13 @@ uint64_t CatalogTimeToFileTimeAt(double catalogTime, int64_t localOffsetSeconds)
 }
 
 double FileTimeToCatalogTime(FILETIME fileTime) {
-  return FileTimeToCatalogTimeAt(FileTimeTicks(fileTime), os::LocalOffsetSecondsNow(),
-                                 os::NowAsFileTime());
+  auto& system = os::FileSystem();
+  return FileTimeToCatalogTimeAt(FileTimeTicks(fileTime), system.LocalTimeOffsetSeconds(),
+                                 system.CurrentFileTime());
 }
 
 FILETIME CatalogTimeToFileTime(double catalogTime) {
-  return MakeFileTime(CatalogTimeToFileTimeAt(catalogTime, os::LocalOffsetSecondsNow()));
+  return MakeFileTime(CatalogTimeToFileTimeAt(catalogTime, os::FileSystem().LocalTimeOffsetSeconds()));
 }
 
 }  // namespace bindershelf

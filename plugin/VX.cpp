@@ -61,4 +61,10 @@ FS_EXPORT void FS_STDCALL FsGetDefRootName(char* DefRootName, int32_t maxlen) {
   });
 }
 
+// --- Listing and folders ---
+
+// --- Putting files in ---
+
+// --- Renaming, copying inside the catalog, getting files out ---
+
 }  // extern "C"
