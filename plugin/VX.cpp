@@ -8,6 +8,11 @@
 #include "plugin/HostMessage.h"
 #include "plugin/Startup.h"
 #include "plugin/fsplugin.h"
+#include "vfs/Folders.h"
+#include "vfs/GetFile.h"
+#include "vfs/Listing.h"
+#include "vfs/PutFile.h"
+#include "vfs/RenMovFile.h"
 
 using namespace bindershelf;
 
@@ -63,8 +68,67 @@ FS_EXPORT void FS_STDCALL FsGetDefRootName(char* DefRootName, int32_t maxlen) {
 
 // --- Listing and folders ---
 
+FS_EXPORT HANDLE FS_STDCALL FsFindFirst(char* Path, WIN32_FIND_DATAA* FindData) {
+  return AtBoundary(INVALID_HANDLE_VALUE, TOnFailure::ShowMessage,
+                    [&] { return vfs::FindFirst(Path, *FindData); });
+}
+
+FS_EXPORT BOOL FS_STDCALL FsFindNext(HANDLE, WIN32_FIND_DATAA* FindData) {
+  return AtBoundary<BOOL>(FS_FALSE, TOnFailure::ShowMessage,
+                          [&] { return vfs::FindNext(*FindData) ? FS_TRUE : FS_FALSE; });
+}
+
+FS_EXPORT int32_t FS_STDCALL FsFindClose(HANDLE) {
+  return AtBoundary<int32_t>(0, TOnFailure::Silent, [&] {
+    vfs::FindClose();
+    return 0;
+  });
+}
+
+FS_EXPORT BOOL FS_STDCALL FsMkDir(char* Path) {
+  return AtBoundary<BOOL>(FS_FALSE, TOnFailure::ShowMessage, [&] {
+    vfs::MakeFolder(Path);
+    return FS_TRUE;
+  });
+}
+
+FS_EXPORT BOOL FS_STDCALL FsDeleteFile(char* RemoteName) {
+  return AtBoundary<BOOL>(FS_FALSE, TOnFailure::ShowMessage, [&] {
+    vfs::DeleteItem(RemoteName);
+    return FS_TRUE;
+  });
+}
+
+FS_EXPORT BOOL FS_STDCALL FsRemoveDir(char* RemoteName) {
+  return AtBoundary<BOOL>(FS_FALSE, TOnFailure::ShowMessage, [&] {
+    vfs::DeleteItem(RemoteName);
+    return FS_TRUE;
+  });
+}
+
 // --- Putting files in ---
 
+FS_EXPORT int32_t FS_STDCALL FsPutFile(char* LocalName, char* RemoteName, int32_t CopyFlags) {
+  return AtBoundary<int32_t>(FS_FILE_WRITEERROR, TOnFailure::ShowMessage, [&] {
+    return vfs::PutFile(LocalName ? LocalName : "", RemoteName ? RemoteName : "", CopyFlags);
+  });
+}
+
 // --- Renaming, copying inside the catalog, getting files out ---
+
+// The move flag changes nothing: the old item always stays.
+FS_EXPORT int32_t FS_STDCALL FsRenMovFile(char* OldName, char* NewName, BOOL, BOOL OverWrite,
+                                          RemoteInfoStruct*) {
+  return AtBoundary<int32_t>(FS_FILE_READERROR, TOnFailure::ShowMessage, [&] {
+    return vfs::RenMovFile(OldName ? OldName : "", NewName ? NewName : "", OverWrite != 0);
+  });
+}
+
+FS_EXPORT int32_t FS_STDCALL FsGetFile(char* RemoteName, char* LocalName, int32_t CopyFlags,
+                                       RemoteInfoStruct*) {
+  return AtBoundary<int32_t>(FS_FILE_READERROR, TOnFailure::ShowMessage, [&] {
+    return vfs::GetFile(RemoteName ? RemoteName : "", LocalName ? LocalName : "", CopyFlags);
+  });
+}
 
 }  // extern "C"

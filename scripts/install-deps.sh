@@ -7,6 +7,8 @@ packages=(
   libicu-dev           # Unicode case folding for text comparison and LIKE
   libgtest-dev libgmock-dev   # tests
   libbenchmark-dev     # benchmarks
+  libedit-dev          # the host's line editing and history (readline interface, BSD licence)
+  libcli11-dev         # the host's command-line options (header-only)
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -96,6 +96,9 @@ class TADOConnection {
   // The file that Data Source names.
   std::string DataSource() const;
 
+  // Whether the open database has a table of that name (without regard to letter case).
+  bool TableExists(const std::string& table);
+
   std::recursive_mutex& Lock() { return Mutex; }
 
   // Makes a new, empty database file for this layer; fails if the file exists.
@@ -110,8 +113,9 @@ class TADOConnection {
   sqlite3* Handle();  // opens on demand with the connection string it holds
   void Attach(TADODataSet* d);
   void Detach(TADODataSet* d);
+  int64_t Run(const std::string& sql);
 
-  std::recursive_mutex Mutex;
+  mutable std::recursive_mutex Mutex;
   sqlite3* Db = nullptr;
   std::vector<TADODataSet*> DataSets;
 };
@@ -131,12 +135,18 @@ class TADODataSet {
   TADOConnection* Connection = nullptr;
   std::string CommandText;  // Jet SQL
 
-  void Open();   // runs CommandText and stands on the first row (or at the end)
+  // Runs CommandText and stands on the first row (or at the end). The rows come from
+  // the database one at a time as Next asks for them.
+  void Open();
   void Close();
   bool Active() const { return State != TDataSetState::dsInactive; }
   TDataSetState GetState() const { return State; }
   bool Eof() const { return AtEnd; }
+  // True when the dataset stands on no row (an empty result, or the row it stood on was
+  // deleted with none after it). Past the last row the fields keep that row's values.
   bool IsEmpty() const;
+  // Moves to the next row; posts pending changes first. After an appended row (which
+  // stands after the rows of the query) it reaches the end.
   void Next();
 
   int FieldCount() const { return static_cast<int>(FieldList.size()); }
@@ -147,23 +157,43 @@ class TADODataSet {
   void Append();  // a new row, stored by Post
   void Insert() { Append(); }
   void Edit();    // change the current row, stored by Post
+  // Stores the new or changed row: an append writes only the fields that were set (so
+  // counters and defaults fill in the rest) and then reads the stored row back.
   void Post();
   void Cancel();
-  void Delete();  // removes the current row and stands on the next
+  // Removes the current row and stands on the next. A new row is only cancelled; the
+  // pending changes of an edited row are stored first.
+  void Delete();
 
  private:
   friend class TADOConnection;
+  std::unique_lock<std::recursive_mutex> Guard() const;
+  void Prepare(sqlite3* db, const std::string& sql);
+  void MakeFields();
   void LoadRow();
+  void Step();
   void Finalize();
   void RequireActive(const char* what) const;
+  void RequireWritable(const char* what) const;
+  void CheckBrowseMode();
+  void BeginChange(TDataSetState state);
+  void EndChange();
+  void PostInsert(sqlite3* db);
+  void PostEdit(sqlite3* db);
+  void Reread(sqlite3* db);
+  void ClearRow();
 
   TDataSetState State = TDataSetState::dsInactive;
   sqlite3_stmt* Stmt = nullptr;
   bool AtEnd = true;
+  bool HasRow = false;       // the fields hold a row that exists
+  bool AppendedRow = false;  // the row is one this dataset appended, after the query's rows
   bool RowIdKnown = false;
   int64_t RowId = 0;
+  int FirstColumn = 0;    // 1 when column 0 of the statement is the row id
   std::string BaseTable;  // the table rows are written to; empty when read-only
   std::vector<TField> FieldList;
+  std::vector<TField::TValue> Saved;  // the row as it was before Edit or Append
   TADOConnection* OpenOn = nullptr;
 };
 

@@ -33,8 +33,9 @@ TEST(CatalogTime, KnownDatesAtOffsetZero) {
   };
   for (const TCase& c : cases) {
     EXPECT_DOUBLE_EQ(FileTimeToCatalogTimeAt(c.fileTime, 0, kNow), c.catalogTime) << c.what;
-    if (c.fileTime % kTicksPerMs == 0)
+    if (c.fileTime % kTicksPerMs == 0) {
       EXPECT_EQ(CatalogTimeToFileTimeAt(c.catalogTime, 0), c.fileTime) << c.what;
+    }
   }
 }
 

@@ -1,0 +1,121 @@
+// Loading, starting and unloading the module through its exports.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "support/CatalogProbe.h"
+#include "support/HostCallbacks.h"
+#include "support/ModuleCopy.h"
+#include "support/TempDir.h"
+
+namespace testing_support {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Startup : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    HostRecord().Reset();
+    module = std::make_unique<TModuleCopy>(dir.Path().string());
+  }
+  TTempDir dir;
+  std::unique_ptr<TModuleCopy> module;
+};
+
+TEST_F(Startup, FirstInitMakesTheCatalogWithItsThreeTables) {
+  ASSERT_FALSE(fs::exists(module->CatalogFile()));
+  EXPECT_EQ(module->InitWithRecorder(), 0);
+  ASSERT_TRUE(fs::is_regular_file(module->CatalogFile()));
+  EXPECT_TRUE(HostRecord().requests.empty());
+
+  TCatalogProbe probe(module->CatalogFile());
+  for (const char* table : {"fs", "cats", "CN"}) EXPECT_TRUE(probe.Connection.TableExists(table)) << table;
+  EXPECT_EQ(probe.Count("select * from fs"), 0u);
+}
+
+TEST_F(Startup, SecondInitKeepsTheCatalog) {
+  ASSERT_EQ(module->InitWithRecorder(), 0);
+  {
+    TCatalogProbe probe(module->CatalogFile());
+    probe.Execute("insert into fs(ID,[Name],parid,Fileattr) values(\"\\Docs\",\"Docs\",\"\",16)");
+  }
+  EXPECT_EQ(module->InitWithRecorder(8), 0);
+  TCatalogProbe probe(module->CatalogFile());
+  EXPECT_EQ(probe.Column("select id from fs"), std::vector<std::string>{"\\Docs"});
+}
+
+TEST_F(Startup, RootNameFitsTheBuffer) {
+  struct TCase {
+    int32_t length;
+    const char* expected;
+  };
+  const TCase cases[] = {{12, "Bindershelf"}, {100, "Bindershelf"}, {11, "Bindershel"}, {5, "Bind"}, {1, ""}};
+  for (const TCase& c : cases) {
+    char buffer[128];
+    std::memset(buffer, 'x', sizeof buffer);
+    module->GetDefRootName(buffer, c.length);
+    EXPECT_STREQ(buffer, c.expected) << "length " << c.length;
+    EXPECT_EQ(buffer[c.length], 'x') << "wrote past the buffer of length " << c.length;
+  }
+}
+
+TEST_F(Startup, RootNameWithoutRoomWritesNothing) {
+  char buffer[4] = {'x', 'x', 'x', 'x'};
+  module->GetDefRootName(buffer, 0);
+  module->GetDefRootName(buffer, -5);
+  EXPECT_EQ(std::string(buffer, 4), "xxxx");
+}
+
+TEST_F(Startup, DefaultParamsAreAcceptedBeforeAndAfterInit) {
+  FsDefaultParamStruct params{};
+  params.size = sizeof params;
+  params.PluginInterfaceVersionHi = 2;
+  std::strcpy(params.DefaultIniName, "/nonexistent/plugins.ini");
+  module->SetDefaultParams(&params);
+  EXPECT_EQ(module->InitWithRecorder(), 0);
+  module->SetDefaultParams(&params);
+  EXPECT_FALSE(fs::exists("/nonexistent/plugins.ini"));
+}
+
+TEST_F(Startup, UnloadBeforeInitLeavesNoCatalog) {
+  module->Unload();
+  EXPECT_FALSE(fs::exists(module->CatalogFile()));
+}
+
+// The catalog's write-ahead log goes away only when the last connection to it closes.
+TEST_F(Startup, UnloadClosesTheConnection) {
+  ASSERT_EQ(module->InitWithRecorder(), 0);
+  ASSERT_TRUE(fs::exists(module->CatalogFile() + "-wal"));
+  module->Unload();
+  EXPECT_FALSE(fs::exists(module->CatalogFile() + "-wal"));
+}
+
+TEST(ModuleExports, NothingButEntryPointsOfTheInterface) {
+  const std::set<std::string> interface = {
+      "FsInit",      "FsFindFirst",  "FsFindNext", "FsFindClose",  "FsGetDefRootName",
+      "FsMkDir",     "FsExecuteFile", "FsRenMovFile", "FsGetFile",  "FsPutFile",
+      "FsDeleteFile", "FsRemoveDir", "FsExtractCustomIcon", "FsSetDefaultParams", "FsStatusInfo"};
+  std::string command = std::string("nm -D --defined-only --format=posix ") + BINDERSHELF_MODULE_PATH;
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::set<std::string> exported;
+  char line[4096];
+  while (fgets(line, sizeof line, pipe)) {
+    char name[4096], type[8];
+    if (sscanf(line, "%4095s %7s", name, type) == 2 && std::strchr("TtDdBbRrVvWwi", type[0]))
+      exported.insert(name);
+  }
+  ASSERT_EQ(pclose(pipe), 0);
+  for (const char* required : {"FsInit", "FsSetDefaultParams", "FsGetDefRootName"})
+    EXPECT_TRUE(exported.count(required)) << required;
+  for (const std::string& name : exported) EXPECT_TRUE(interface.count(name)) << "also exports " << name;
+}
+
+}  // namespace
+}  // namespace testing_support

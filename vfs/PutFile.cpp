@@ -1,0 +1,129 @@
+#include "vfs/PutFile.h"
+
+#include <exception>
+#include <memory>
+#include <optional>
+
+#include "platform/os/FileSystem.h"
+#include "plugin/CatalogTime.h"
+#include "plugin/Common.h"
+#include "plugin/HostMessage.h"
+#include "plugin/PathToId.h"
+#include "plugin/Progress.h"
+#include "plugin/TextPieces.h"
+#include "plugin/fsplugin.h"
+#include "vfs/CatalogQuery.h"
+#include "vfs/Description.h"
+
+namespace bindershelf::vfs {
+
+namespace {
+
+constexpr size_t kNameCharacters = 256;
+
+// A folder row that no put has linked to a local directory yet.
+bool IsUnlinkedFolder(const std::string& id) {
+  return QueryHasRow("select * from fs where pthor is null and id=" + Quoted(id));
+}
+
+// The attributes, times and size of a local entry, into the row being edited or appended.
+void SetEntryColumns(ado::TADODataSet& row, const os::TFindEntry& entry) {
+  row.FieldByName("FileAttr").SetAsInteger(static_cast<int32_t>(entry.Attributes));
+  row.FieldByName("CreationTime").SetAsDateTime(FileTimeToCatalogTime(MakeFileTime(entry.CreationTime)));
+  row.FieldByName("LastAccess").SetAsDateTime(FileTimeToCatalogTime(MakeFileTime(entry.LastAccessTime)));
+  row.FieldByName("LastWrite").SetAsDateTime(FileTimeToCatalogTime(MakeFileTime(entry.LastWriteTime)));
+  // The two halves of the size, each bit for bit in a signed 32-bit column.
+  row.FieldByName("lwFileSize").SetAsInteger(static_cast<int32_t>(static_cast<uint32_t>(entry.Size)));
+  row.FieldByName("upFileSize").SetAsInteger(static_cast<int32_t>(static_cast<uint32_t>(entry.Size >> 32)));
+}
+
+struct TPut {
+  std::string localName;
+  std::string remoteName;
+  std::string name;      // the item's own name, its first 256 characters
+  std::string parentId;  // the folder that holds it
+  os::TFindEntry entry;
+};
+
+void AppendItemRow(ado::TADODataSet& target, const TPut& put) {
+  target.Append();
+  target.FieldByName("ID").SetAsString(put.remoteName);
+  target.FieldByName("Name").SetAsString(put.name);
+  target.FieldByName("PTHor").SetAsString(put.localName);
+  target.FieldByName("ParID").SetAsString(put.parentId);
+  SetEntryColumns(target, put.entry);
+  target.Post();
+}
+
+// Writes the item's row (after removing the old one when it replaces it) and gives it
+// its properties. A failure is shown; it is a write error only when the row itself was
+// not written, since an item without some of its properties is still recorded.
+int RecordItem(ado::TADODataSet& target, const TPut& put, bool replace) {
+  bool rowWritten = false;
+  try {
+    if (replace) CatalogConnection->Execute("delete from fs where id = " + Quoted(put.remoteName));
+    AppendItemRow(target, put);
+    rowWritten = true;
+    ImportDescription(put.localName, put.name, put.remoteName);
+    ApplyCopyProperties(put.remoteName);
+  } catch (const std::exception& e) {
+    ShowHostMessage(e.what());
+    return rowWritten ? FS_FILE_OK : FS_FILE_WRITEERROR;
+  }
+  return FS_FILE_OK;
+}
+
+}  // namespace
+
+int PutFile(const std::string& localName, const std::string& remoteName, int32_t copyFlags) {
+  TSplit remote = SplitAtLast(remoteName, '\\');
+  std::string localDirectory = SplitAtLast(localName, '/').before;
+  OpenCatalog();
+  if (IsUnlinkedFolder(remote.before) && os::FileSystem().DirectoryExists(localDirectory))
+    LinkFolder(localDirectory, remote.before);
+
+  std::optional<os::TFindEntry> entry = os::FileSystem().FindFirst(localName, os::TFindFilter::AnyEntry);
+  if (!entry) return FS_FILE_WRITEERROR;
+  // The description file of a directory describes the others; it is no item of its own.
+  if (remote.after == kDescriptionFileName) return FS_FILE_OK;
+
+  TPut put{localName, remoteName, FirstCharacters(remote.after, kNameCharacters), PathToId(remote.before), *entry};
+  auto target = OpenQuery("select * from fs where ID=" + Quoted(remoteName));
+  ReportProgress(localName, remoteName, 0);
+  int result = FS_FILE_EXISTS;
+  if (target->Eof())
+    result = RecordItem(*target, put, false);
+  else if (copyFlags & FS_COPYFLAGS_OVERWRITE)
+    result = RecordItem(*target, put, true);
+  ReportProgress(localName, remoteName, 100);
+  return result;
+}
+
+void LinkFolder(const std::string& localDirectory, const std::string& folderId) {
+  TSplit folder = SplitAtLast(folderId, '\\');
+  std::string localParent = SplitAtLast(localDirectory, '/').before;
+  OpenCatalog();
+  // Outermost first; folders and directories pair up level by level. A local parent
+  // without a directory part has nothing left to pair with.
+  if (IsUnlinkedFolder(folder.before) && !localParent.empty() && os::FileSystem().DirectoryExists(localParent))
+    LinkFolder(localParent, folder.before);
+
+  std::optional<os::TFindEntry> entry = os::FileSystem().FindFirst(localDirectory, os::TFindFilter::SkipHidden);
+  if (!entry) return;
+  auto row = OpenQuery("select * from fs where ID=" + Quoted(folderId));
+  if (row->Eof()) return;
+  row->Edit();
+  row->FieldByName("PTHor").SetAsString(localDirectory);
+  SetEntryColumns(*row, *entry);
+  row->Post();
+  ImportDescription(localDirectory, FirstCharacters(folder.after, kNameCharacters), folderId);
+  ApplyCopyProperties(folderId);
+}
+
+void ApplyCopyProperties(const std::string& itemId) {
+  OpenCatalog();
+  CatalogConnection->Execute("insert into cats(cat,[value],it) select cat,[value]," + Quoted(itemId) +
+                             " from cats where it=\"|COPY|\"");
+}
+
+}  // namespace bindershelf::vfs
