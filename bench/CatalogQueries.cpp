@@ -133,7 +133,7 @@ class TRatioReporter : public benchmark::ConsoleReporter {
         std::string size = "/" + std::to_string(items);
         double layer = Times[std::string(what) + "ThroughLayer" + size];
         double direct = Times[std::string(what) + "OnSqlite" + size];
-        std::printf("%-28s %14.2f %14.2f %8.2f\n", (what + size).c_str(), layer / 1000, direct / 1000,
+        std::printf("%-28s %14.2f %14.2f %8.2f\n", (what + size).c_str(), layer, direct,
                     direct > 0 ? layer / direct : 0.0);
       }
   }

@@ -76,7 +76,9 @@ void CopyOrMove(TSession& session, const TArguments& args, bool move) {
   if (source == "\\") throw THostError("the root cannot be copied or moved");
   TCatalogEntry item = NeedItem(session.Module, source);
   std::string dest = session.Resolve(args[1]);
-  std::string target = IsExistingFolder(session.Module, dest) ? JoinCatalogPath(dest, item.name) : dest;
+  std::optional<TCatalogEntry> destItem = FindItem(session.Module, dest);
+  if (item.IsFolder() && destItem && !destItem->IsFolder()) throw THostError("a folder cannot go onto the file " + dest);
+  std::string target = destItem && destItem->IsFolder() ? JoinCatalogPath(dest, item.name) : dest;
   if (SameCatalogName(target, source)) throw THostError(source + " would be copied onto itself");
   if (item.IsFolder() && IsSameOrBelow(target, source)) throw THostError("a folder cannot go inside itself: " + target);
   if (item.IsFolder()) session.Module.Require(move ? std::initializer_list<const char*>{"FsMkDir", "FsRemoveDir"}

@@ -37,11 +37,6 @@ TCatalogEntry NeedItem(const TCatalogModule& module, const std::string& path) {
   return *item;
 }
 
-bool IsExistingFolder(const TCatalogModule& module, const std::string& path) {
-  std::optional<TCatalogEntry> item = FindItem(module, path);
-  return item && item->IsFolder();
-}
-
 size_t TCatalogNode::FileCount() const {
   size_t count = files.size() + (entry.IsFolder() ? 0 : 1);
   for (const TCatalogNode& folder : folders) count += folder.FileCount();

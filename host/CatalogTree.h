@@ -16,8 +16,6 @@ std::optional<TCatalogEntry> FindItem(const TCatalogModule& module, const std::s
 // The item at path; raises THostError "no such item" when there is none.
 TCatalogEntry NeedItem(const TCatalogModule& module, const std::string& path);
 
-bool IsExistingFolder(const TCatalogModule& module, const std::string& path);
-
 struct TCatalogNode {
   std::string path;
   TCatalogEntry entry;

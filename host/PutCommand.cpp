@@ -68,7 +68,8 @@ TPutPlan PlanPut(TSession& session, const std::vector<fs::path>& locals, const s
   TPutPlan plan;
   std::string dest = typedDest ? session.Resolve(*typedDest) : session.CurrentFolder();
   // Without a destination the current folder is the target, and that is a folder.
-  bool destIsFolder = !typedDest || IsExistingFolder(session.Module, dest);
+  std::optional<TCatalogEntry> destItem = typedDest ? FindItem(session.Module, dest) : RootEntry();
+  bool destIsFolder = destItem && destItem->IsFolder();
   if (locals.size() == 1 && !fs::is_directory(locals[0])) {
     std::string remote = destIsFolder ? JoinCatalogPath(dest, CatalogNameOf(locals[0])) : dest;
     plan.AddFile(locals[0], remote);
@@ -76,6 +77,7 @@ TPutPlan PlanPut(TSession& session, const std::vector<fs::path>& locals, const s
     return plan;
   }
   plan.several = true;
+  if (destItem && !destIsFolder) throw THostError("not a folder: " + dest);
   if (locals.size() == 1 && !destIsFolder) {
     // One directory onto a new name: the tree arrives under that name.
     AddTree(plan, locals[0], dest);

@@ -131,4 +131,8 @@ FS_EXPORT int32_t FS_STDCALL FsGetFile(char* RemoteName, char* LocalName, int32_
   });
 }
 
+// --- Execute verbs and the command line ---
+
+// --- Custom icons ---
+
 }  // extern "C"

@@ -69,12 +69,14 @@ TEST_F(CatalogEditTest, RenameWritesTheItemUnderItsNewNameInTheSameFolder) {
 
 TEST_F(CatalogEditTest, CopyRefusesTargetsInsideTheSourceAndOntoItself) {
   REQUIRE_MODULE_EXPORTS("FsRenMovFile");
-  const char* refused[] = {"cp Photos Photos/2024", "cp Photos /photos", "mv note.txt /", "cp / Archive"};
+  const char* refused[] = {"cp Photos Photos/2024", "cp Photos /photos", "mv note.txt /", "cp / Archive",
+                           "cp Photos note.txt"};
   for (const char* command : refused) {
     THostResult run = RunCommands(command);
     EXPECT_EQ(run.exitCode, 1) << command;
   }
   EXPECT_EQ(NamesIn("\\Photos\\2024"), (TNames{"May", "b.jpg"}));
+  EXPECT_EQ(NamesIn("\\"), (TNames{"Archive", "Photos", "note.txt"}));
 }
 
 TEST_F(CatalogEditTest, RemovingAFolderRemovesEverythingBelowIt) {

@@ -90,12 +90,25 @@ TEST_F(PutTest, AnExistingItemIsReplacedOnlyWhenTheAnswerIsYes) {
   }
 }
 
-TEST_F(PutTest, NothingIsPutWhenALocalSourceIsMissing) {
+TEST_F(PutTest, NothingIsPutWhenTheSourcesOrTheDestinationCannotBe) {
   WriteLocal("here.txt", "h");
-  THostResult run = RunCommands("put here.txt absent.txt \\");
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.err.find("no such local file or directory: absent.txt"), std::string::npos) << run.err;
-  EXPECT_EQ(NamesIn("\\"), TNames{});
+  WriteLocal("tree/x.txt", "x");
+  ASSERT_EQ(RunCommands("put here.txt").exitCode, 0);
+  struct TCase {
+    const char* command;
+    const char* error;
+  };
+  const TCase cases[] = {
+      {"put here.txt absent.txt \\", "no such local file or directory: absent.txt"},
+      {"put here.txt tree here.txt", "not a folder: \\here.txt"},
+      {"put tree here.txt", "not a folder: \\here.txt"},
+  };
+  for (const TCase& c : cases) {
+    THostResult run = RunCommands(c.command);
+    EXPECT_EQ(run.exitCode, 1) << c.command;
+    EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(NamesIn("\\"), TNames{"here.txt"});
 }
 
 }  // namespace
