@@ -3,6 +3,9 @@
 #include <exception>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <variant>
+#include <vector>
 
 #include "platform/os/FileSystem.h"
 #include "plugin/CatalogTime.h"
@@ -55,14 +58,50 @@ void AppendItemRow(ado::TADODataSet& target, const TPut& put) {
   target.Post();
 }
 
-// Writes the item's row (after removing the old one when it replaces it) and gives it
-// its properties. A failure is shown; it is a write error only when the row itself was
-// not written, since an item without some of its properties is still recorded.
+// The values of the row a dataset stands on, by field.
+using TSavedRow = std::vector<std::pair<std::string, ado::TField::TValue>>;
+
+TSavedRow SaveRow(ado::TADODataSet& row) {
+  TSavedRow saved;
+  for (int i = 0; i < row.FieldCount(); ++i) saved.emplace_back(row.Fields(i).FieldName(), row.Fields(i).GetValue());
+  return saved;
+}
+
+void AppendSavedRow(ado::TADODataSet& target, const TSavedRow& saved) {
+  target.Append();
+  for (const auto& [name, value] : saved) {
+    ado::TField& field = target.FieldByName(name);
+    if (auto* text = std::get_if<std::string>(&value)) field.SetAsString(*text);
+    if (auto* number = std::get_if<int64_t>(&value)) field.SetAsInteger(*number);
+    if (auto* real = std::get_if<double>(&value)) field.SetAsFloat(*real);
+  }
+  target.Post();
+}
+
+// Replaces the row the dataset stands on by the new item's row. When the new row is
+// refused, the old one is written back, so a failed overwrite loses nothing.
+void ReplaceItemRow(ado::TADODataSet& target, const TPut& put) {
+  TSavedRow old = SaveRow(target);
+  CatalogConnection->Execute("delete from fs where id = " + Quoted(put.remoteName));
+  try {
+    AppendItemRow(target, put);
+  } catch (...) {
+    target.Cancel();
+    AppendSavedRow(target, old);
+    throw;
+  }
+}
+
+// Writes the item's row (replacing the old one when asked) and gives it its properties.
+// A failure is shown; it is a write error only when the row itself was not written,
+// since an item without some of its properties is still recorded.
 int RecordItem(ado::TADODataSet& target, const TPut& put, bool replace) {
   bool rowWritten = false;
   try {
-    if (replace) CatalogConnection->Execute("delete from fs where id = " + Quoted(put.remoteName));
-    AppendItemRow(target, put);
+    if (replace)
+      ReplaceItemRow(target, put);
+    else
+      AppendItemRow(target, put);
     rowWritten = true;
     ImportDescription(put.localName, put.name, put.remoteName);
     ApplyCopyProperties(put.remoteName);

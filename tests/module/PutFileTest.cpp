@@ -267,3 +267,29 @@ TEST_F(PutFile, RowTheCatalogRefusesIsShownAndAWriteError) {
 
 }  // namespace
 }  // namespace testing_support
+
+namespace testing_support {
+namespace {
+
+TEST_F(PutFile, AnOverwriteTheCatalogRefusesKeepsTheOldRow) {
+  std::string old = LocalFile("old/a.txt", "old");
+  // A real path longer than its column holds: the new row cannot be written.
+  std::string tooLong = LocalFile(std::string(200, 'd') + "/" + std::string(60, 'e') + "/a.txt", "new");
+  ASSERT_EQ(Put(old, "\\a.txt"), 0);
+  AddProperty("\\a.txt", "Keep", "old");
+  std::string counter = Row("\\a.txt").Text("IDC");
+  HostRecord().Reset();
+
+  EXPECT_EQ(Put(tooLong, "\\a.txt", FS_COPYFLAGS_OVERWRITE), 4);
+
+  TRow row = Row("\\a.txt");
+  ASSERT_TRUE(row.Exists());
+  EXPECT_EQ(row.Text("PTHor"), old);
+  EXPECT_EQ(row.Text("lwFileSize"), "3");
+  EXPECT_EQ(row.Text("IDC"), counter);
+  EXPECT_EQ(Properties("\\a.txt"), std::vector<std::string>{"Keep=old"});
+  EXPECT_EQ(MessageCount(), 1u);
+}
+
+}  // namespace
+}  // namespace testing_support
