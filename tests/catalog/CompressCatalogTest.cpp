@@ -7,6 +7,7 @@
 #include <string>
 
 #include "catalog/Schema.h"
+#include "platform/os/FaultInjectingFileSystem.h"
 #include "plugin/Common.h"
 #include "plugin/Startup.h"
 #include "support/CatalogProbe.h"
@@ -94,6 +95,23 @@ TEST_F(Compaction, AFailureLeavesTheOldFileTheCatalog) {
   EXPECT_ANY_THROW(CompressCatalog());
   OpenCatalog();
   EXPECT_EQ(Column("select id from fs"), std::vector<std::string>{"\\a"});
+}
+
+TEST_F(Compaction, AFailedReplacementKeepsTheOldFileAndLeavesNoCopy) {
+  AddItemWithProperty("\\a", "A");
+  Run("Delete * from fs where id=\"\\a\"");
+  os::TFaultInjectingFileSystem faulty(os::FileSystem());
+  {
+    os::TScopedFileSystem scoped(faulty);
+    faulty.FailNext(os::TFileOperation::RenameFile, EBUSY);
+    EXPECT_THROW(CompressCatalog(), os::EOSError);
+  }
+  EXPECT_FALSE(fs::exists(ModuleDir + kCompactedCopyName));
+  OpenCatalog();
+  // The purge had been stored before; the catalog file is the old one, still usable.
+  EXPECT_TRUE(Column("select it from cats").empty());
+  Run("insert into fs(ID,[Name],parid,Fileattr) values(\"\\b\",\"b\",\"\",16)");
+  EXPECT_EQ(Column("select id from fs"), std::vector<std::string>{"\\b"});
 }
 
 TEST_F(Compaction, ASwitchedCatalogIsCompactedUnderItsOwnName) {

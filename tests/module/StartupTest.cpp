@@ -119,3 +119,64 @@ TEST(ModuleExports, NothingButEntryPointsOfTheInterface) {
 
 }  // namespace
 }  // namespace testing_support
+
+#include <sqlite3.h>
+
+namespace testing_support {
+namespace {
+
+std::string ForeignSqliteFile(const std::string& path) {
+  sqlite3* db = nullptr;
+  sqlite3_open(path.c_str(), &db);
+  sqlite3_exec(db, "create table notes(text); insert into notes values('mine')", nullptr, nullptr, nullptr);
+  sqlite3_close(db);
+  return ReadFile(path);
+}
+
+TEST_F(Startup, AFileThatIsNoCatalogIsRefusedAndLeftAsItWas) {
+  struct TCase {
+    const char* what;
+    std::string content;  // empty: made by another program below
+  };
+  const TCase cases[] = {
+      {"an empty file", ""},
+      {"a text file", "just some notes\n"},
+      {"another engine's database", std::string("\0\1\0\0Standard Jet DB\0", 20) + std::string(2000, '\0')},
+      {"a database of another program", "sqlite"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    TTempDir here;
+    TModuleCopy copy(here.Path().string());
+    std::string before = c.content == "sqlite" ? ForeignSqliteFile(copy.CatalogFile()) : c.content;
+    if (c.content != "sqlite") WriteFile(copy.CatalogFile(), c.content);
+    HostRecord().Reset();
+
+    EXPECT_EQ(copy.InitWithRecorder(), -1);
+
+    ASSERT_EQ(HostRecord().requests.size(), 1u);
+    const TRequest& box = HostRecord().requests[0];
+    EXPECT_EQ(box.type, RT_MsgOK);
+    EXPECT_EQ(box.title, "Bindershelf");
+    EXPECT_NE(box.text.find(copy.CatalogFile()), std::string::npos) << box.text;
+    EXPECT_NE(box.text.find("not a catalog"), std::string::npos) << box.text;
+    EXPECT_EQ(ReadFile(copy.CatalogFile()), before);
+    EXPECT_FALSE(fs::exists(copy.CatalogFile() + "-wal"));
+  }
+}
+
+TEST_F(Startup, ACatalogThatCannotBeMadeFailsWithAMessage) {
+  fs::create_directory(module->CatalogFile());
+  EXPECT_EQ(module->InitWithRecorder(), -1);
+  ASSERT_EQ(HostRecord().requests.size(), 1u);
+  EXPECT_NE(HostRecord().requests[0].text.find(module->CatalogFile()), std::string::npos)
+      << HostRecord().requests[0].text;
+}
+
+TEST_F(Startup, AFailedStartWithoutARequestCallbackStillReturnsMinusOne) {
+  WriteFile(module->CatalogFile(), "not a database");
+  EXPECT_EQ(module->Init(1, nullptr, nullptr, nullptr), -1);
+}
+
+}  // namespace
+}  // namespace testing_support
