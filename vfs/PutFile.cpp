@@ -4,7 +4,6 @@
 #include <memory>
 #include <optional>
 #include <utility>
-#include <variant>
 #include <vector>
 
 #include "platform/os/FileSystem.h"
@@ -23,11 +22,6 @@ namespace bindershelf::vfs {
 namespace {
 
 constexpr size_t kNameCharacters = 256;
-
-// A folder row that no put has linked to a local directory yet.
-bool IsUnlinkedFolder(const std::string& id) {
-  return QueryHasRow("select * from fs where pthor is null and id=" + Quoted(id));
-}
 
 // The attributes, times and size of a local entry, into the row being edited or appended.
 void SetEntryColumns(ado::TADODataSet& row, const os::TFindEntry& entry) {
@@ -69,12 +63,7 @@ TSavedRow SaveRow(ado::TADODataSet& row) {
 
 void AppendSavedRow(ado::TADODataSet& target, const TSavedRow& saved) {
   target.Append();
-  for (const auto& [name, value] : saved) {
-    ado::TField& field = target.FieldByName(name);
-    if (auto* text = std::get_if<std::string>(&value)) field.SetAsString(*text);
-    if (auto* number = std::get_if<int64_t>(&value)) field.SetAsInteger(*number);
-    if (auto* real = std::get_if<double>(&value)) field.SetAsFloat(*real);
-  }
+  for (const auto& [name, value] : saved) target.FieldByName(name).SetValue(value);
   target.Post();
 }
 
@@ -93,23 +82,13 @@ void ReplaceItemRow(ado::TADODataSet& target, const TPut& put) {
 }
 
 // Writes the item's row (replacing the old one when asked) and gives it its properties.
-// A failure is shown; it is a write error only when the row itself was not written,
-// since an item without some of its properties is still recorded.
 int RecordItem(ado::TADODataSet& target, const TPut& put, bool replace) {
-  bool rowWritten = false;
-  try {
-    if (replace)
-      ReplaceItemRow(target, put);
-    else
-      AppendItemRow(target, put);
-    rowWritten = true;
-    ImportDescription(put.localName, put.name, put.remoteName);
-    ApplyCopyProperties(put.remoteName);
-  } catch (const std::exception& e) {
-    ShowHostMessage(e.what());
-    return rowWritten ? FS_FILE_OK : FS_FILE_WRITEERROR;
-  }
-  return FS_FILE_OK;
+  return RecordItemGuarded(
+      [&] { replace ? ReplaceItemRow(target, put) : AppendItemRow(target, put); },
+      [&] {
+        ImportDescription(put.localName, put.name, put.remoteName);
+        ApplyCopyProperties(put.remoteName);
+      });
 }
 
 }  // namespace

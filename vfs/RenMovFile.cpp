@@ -1,7 +1,6 @@
 #include "vfs/RenMovFile.h"
 
 #include <exception>
-#include <variant>
 
 #include "plugin/Common.h"
 #include "plugin/HostMessage.h"
@@ -20,23 +19,7 @@ constexpr size_t kNameCharacters = 300;
 constexpr const char* kRealFileColumns[] = {"PTHor",      "FileAttr", "CreationTime", "LastAccess",
                                             "LastWrite", "lwFileSize", "upFileSize"};
 
-bool IsUnlinkedFolder(const std::string& id) {
-  return QueryHasRow("select * from fs where pthor is null and id=" + Quoted(id));
-}
-
 bool ItemExists(const std::string& id) { return QueryHasRow("select * from fs where id=" + Quoted(id)); }
-
-void CopyValue(const ado::TField& from, ado::TField& to) {
-  std::visit(
-      [&](const auto& value) {
-        using T = std::decay_t<decltype(value)>;
-        if constexpr (std::is_same_v<T, std::monostate>) to.Clear();
-        else if constexpr (std::is_same_v<T, int64_t>) to.SetAsInteger(value);
-        else if constexpr (std::is_same_v<T, double>) to.SetAsFloat(value);
-        else to.SetAsString(value);
-      },
-      from.GetValue());
-}
 
 void CopyProperties(const std::string& from, const std::string& to) {
   CatalogConnection->Execute("insert into cats(cat,[value],it) select cat,[value]," + Quoted(to) +
@@ -44,27 +27,21 @@ void CopyProperties(const std::string& from, const std::string& to) {
 }
 
 // Writes the target row (appended, or the existing one edited) from the source row and
-// copies the source's properties. A failure is shown; it is a write error only when the
-// row itself was not written.
+// copies the source's properties.
 int WriteTarget(ado::TADODataSet& source, ado::TADODataSet& target, const std::string& oldName,
                 const std::string& newName, bool append) {
-  bool rowWritten = false;
-  try {
-    TSplit name = SplitAtLast(newName, '\\');
-    if (append) target.Append();
-    else target.Edit();
-    target.FieldByName("ID").SetAsString(newName);
-    target.FieldByName("Name").SetAsString(FirstCharacters(name.after, kNameCharacters));
-    target.FieldByName("ParID").SetAsString(name.before);
-    for (const char* column : kRealFileColumns) CopyValue(source.FieldByName(column), target.FieldByName(column));
-    target.Post();
-    rowWritten = true;
-    CopyProperties(oldName, newName);
-  } catch (const std::exception& e) {
-    ShowHostMessage(e.what());
-    return rowWritten ? FS_FILE_OK : FS_FILE_WRITEERROR;
-  }
-  return FS_FILE_OK;
+  return RecordItemGuarded(
+      [&] {
+        TSplit name = SplitAtLast(newName, '\\');
+        append ? target.Append() : target.Edit();
+        target.FieldByName("ID").SetAsString(newName);
+        target.FieldByName("Name").SetAsString(FirstCharacters(name.after, kNameCharacters));
+        target.FieldByName("ParID").SetAsString(name.before);
+        for (const char* column : kRealFileColumns)
+          target.FieldByName(column).SetValue(source.FieldByName(column).GetValue());
+        target.Post();
+      },
+      [&] { CopyProperties(oldName, newName); });
 }
 
 }  // namespace

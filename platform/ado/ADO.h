@@ -52,6 +52,8 @@ class TField {
   void SetAsFloat(double v);
   void SetAsDateTime(double v) { SetAsFloat(v); }
   void Clear();
+  // Any value, Null included, as another field holds it.
+  void SetValue(const TValue& v);
 
  private:
   friend class TADODataSet;

@@ -128,6 +128,12 @@ void TField::Clear() {
   Changed = true;
 }
 
+void TField::SetValue(const TValue& v) {
+  RequireWritable();
+  Value = v;
+  Changed = true;
+}
+
 void TField::Load(TValue v) {
   Value = std::move(v);
   Changed = false;
