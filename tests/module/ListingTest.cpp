@@ -1,7 +1,5 @@
 // Listing catalog folders through FsFindFirst, FsFindNext and FsFindClose.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <time.h>
 
 #include <algorithm>
 #include <cstring>
@@ -84,8 +82,7 @@ TEST_F(Listing, EmptyOrMissingFolderIsOneParentEntry) {
 
 // The record is compared byte for byte with what the host must read.
 TEST_F(Listing, RecordHoldsTheRowByteForByte) {
-  setenv("TZ", "UTC0", 1);
-  tzset();
+  TScopedVariable zone("TZ", "UTC0");
   // 45000.5 is 15 March 2023 12:00; as a file time 133'233'552'000'000'000.
   AddFile("\\big.iso", "big.iso", "", ",CreationTime,LastWrite,upFileSize,lwFileSize",
           ",45000.5,45000.25,1,-2");
@@ -102,8 +99,6 @@ TEST_F(Listing, RecordHoldsTheRowByteForByte) {
   expected.nFileSizeLow = 0xFFFFFFFEu;  // stored as the signed -2
   std::strcpy(expected.cFileName, "big.iso");
   EXPECT_EQ(std::memcmp(&data, &expected, sizeof data), 0);
-  unsetenv("TZ");
-  tzset();
 }
 
 TEST_F(Listing, NullTimesAndSizesListAsNoDateAndZero) {

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "module/ItemFixture.h"
+#include "support/ScopedVariable.h"
 
 namespace testing_support {
 namespace {
@@ -35,18 +36,7 @@ void SetTimes(const std::string& path) {
 
 class PutFile : public TItemFixture {
  protected:
-  void SetUp() override {
-    const char* zone = ::getenv("TZ");
-    if (zone) savedZone = zone;
-    ::setenv("TZ", kZone, 1);
-    TItemFixture::SetUp();
-  }
-  void TearDown() override {
-    if (savedZone) ::setenv("TZ", savedZone->c_str(), 1);
-    else ::unsetenv("TZ");
-  }
-
-  std::optional<std::string> savedZone;
+  TScopedVariable zone{"TZ", kZone};
 };
 
 TEST_F(PutFile, RecordsTheLocalFileAsARowAndReportsProgress) {

@@ -1,11 +1,11 @@
 #include "plugin/CatalogTime.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <time.h>
 
 #include <cmath>
 #include <string>
+
+#include "support/ScopedVariable.h"
 
 namespace bindershelf {
 namespace {
@@ -73,24 +73,8 @@ TEST(CatalogTime, BeforeTheFirstFileTimeOrNoNumberGivesZero) {
 // time zone between them shifts the time by the difference.
 class CatalogTimeZone : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const char* tz = getenv("TZ");
-    hadTz = tz != nullptr;
-    if (hadTz) savedTz = tz;
-  }
-  void TearDown() override {
-    if (hadTz)
-      setenv("TZ", savedTz.c_str(), 1);
-    else
-      unsetenv("TZ");
-    tzset();
-  }
-  static void UseZone(const char* tz) {
-    setenv("TZ", tz, 1);
-    tzset();
-  }
-  bool hadTz = false;
-  std::string savedTz;
+  void UseZone(const char* tz) { zone.Set(tz); }
+  testing_support::TScopedVariable zone{"TZ"};
 };
 
 TEST_F(CatalogTimeZone, ChangeOfOffsetBetweenConversionsShiftsTheTime) {

@@ -1,12 +1,12 @@
 #include "plugin/QueryLog.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
 
+#include "support/ScopedVariable.h"
 #include "support/TempDir.h"
 
 namespace bindershelf {
@@ -18,21 +18,8 @@ using testing_support::TTempDir;
 // The log lives in the temporary directory; each test points it at its own.
 class QueryLog : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const char* old = getenv("TMPDIR");
-    hadTmpDir = old != nullptr;
-    if (hadTmpDir) savedTmpDir = old;
-    setenv("TMPDIR", dir.Path().c_str(), 1);
-  }
-  void TearDown() override {
-    if (hadTmpDir)
-      setenv("TMPDIR", savedTmpDir.c_str(), 1);
-    else
-      unsetenv("TMPDIR");
-  }
   TTempDir dir;
-  bool hadTmpDir = false;
-  std::string savedTmpDir;
+  testing_support::TScopedVariable tmpDir{"TMPDIR", dir.Path().string()};
 };
 
 TEST_F(QueryLog, IsCreatedAnewForTheOwnerAloneAndAppendedTo) {

@@ -1,14 +1,8 @@
 #include "support/ModuleFixture.h"
 
-#include <stdlib.h>
-
 namespace testing_support {
 
 void TModuleTest::SetUp() {
-  const char* tmp = getenv("TMPDIR");
-  hadTmpDir = tmp != nullptr;
-  if (hadTmpDir) savedTmpDir = tmp;
-  setenv("TMPDIR", workDir.Path().c_str(), 1);
   HostRecord().Reset();
   module = std::make_unique<TModuleCopy>(moduleDir.Path().string());
   ASSERT_EQ(module->InitWithRecorder(), 0);
@@ -17,10 +11,6 @@ void TModuleTest::SetUp() {
 void TModuleTest::TearDown() {
   probe.reset();
   module.reset();
-  if (hadTmpDir)
-    setenv("TMPDIR", savedTmpDir.c_str(), 1);
-  else
-    unsetenv("TMPDIR");
 }
 
 TCatalogProbe& TModuleTest::Probe() {

@@ -11,6 +11,7 @@
 #include "support/CatalogProbe.h"
 #include "support/HostCallbacks.h"
 #include "support/ModuleCopy.h"
+#include "support/ScopedVariable.h"
 #include "support/TempDir.h"
 
 namespace testing_support {
@@ -28,12 +29,11 @@ class TModuleTest : public ::testing::Test {
 
   TTempDir moduleDir;
   TTempDir workDir;  // local files and the query log
+  TScopedVariable tmpDir{"TMPDIR", workDir.Path().string()};
   std::unique_ptr<TModuleCopy> module;
 
  private:
   std::unique_ptr<TCatalogProbe> probe;
-  std::string savedTmpDir;
-  bool hadTmpDir = false;
 };
 
 }  // namespace testing_support
