@@ -8,6 +8,8 @@
 #include "plugin/HostMessage.h"
 #include "plugin/Startup.h"
 #include "plugin/fsplugin.h"
+#include "vfs/CustomIcon.h"
+#include "vfs/ExecuteFile.h"
 #include "vfs/Folders.h"
 #include "vfs/GetFile.h"
 #include "vfs/Listing.h"
@@ -133,6 +135,21 @@ FS_EXPORT int32_t FS_STDCALL FsGetFile(char* RemoteName, char* LocalName, int32_
 
 // --- Execute verbs and the command line ---
 
+// The run command's programs run after the catalog lock is released (see TProgramRuns).
+FS_EXPORT int32_t FS_STDCALL FsExecuteFile(HWND, char* RemoteName, char* Verb) {
+  vfs::TProgramRuns runs;
+  int32_t result = AtBoundary<int32_t>(FS_EXEC_ERROR, TOnFailure::ShowMessage,
+                                       [&] { return vfs::ExecuteFile(RemoteName, Verb ? Verb : "", runs); });
+  runs.RunEach();
+  return result;
+}
+
 // --- Custom icons ---
+
+// Called from the host's background thread too; it shows nothing, since no one waits there.
+FS_EXPORT int32_t FS_STDCALL FsExtractCustomIcon(char* RemoteName, int32_t ExtractFlags, HICON* TheIcon) {
+  return AtBoundary<int32_t>(FS_ICON_USEDEFAULT, TOnFailure::Silent,
+                             [&] { return vfs::ExtractCustomIcon(RemoteName, ExtractFlags, TheIcon); });
+}
 
 }  // extern "C"

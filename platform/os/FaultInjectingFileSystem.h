@@ -57,6 +57,11 @@ class TFaultInjectingFileSystem final : public TFileSystem {
   int64_t LocalTimeOffsetSeconds() override { return Target.LocalTimeOffsetSeconds(); }
   uint64_t CurrentFileTime() override { return Target.CurrentFileTime(); }
   std::string ModuleFileName(const void* address) override { return Target.ModuleFileName(address); }
+  // Processes pass through: a test makes them fail for real, with PATH.
+  bool StartDetached(const std::string& program, const std::vector<std::string>& arguments) override {
+    return Target.StartDetached(program, arguments);
+  }
+  int RunAndWait(const std::string& commandLine) override { return Target.RunAndWait(commandLine); }
 
  private:
   class TFile;  // wraps the files it opens, so their calls can fail too

@@ -1,4 +1,4 @@
-// Every file, time and module service of the operating system that the rest of the
+// Every file, time, module and process service of the operating system that the rest of the
 // module uses, behind one interface. Local paths use "/". Operations that can fail say
 // whether they raise EOSError (naming the file) or report the failure in their result.
 #pragma once
@@ -109,6 +109,24 @@ class TFileSystem {
   // The absolute path of the shared object (or program) that holds the address, symbolic
   // links not resolved; "" when no loaded object holds it.
   virtual std::string ModuleFileName(const void* addressInsideModule) = 0;
+
+  // Processes. A program name without "/" is looked up on PATH; a program is started
+  // directly, never through a shell, with this process's environment and current
+  // directory, and with no signal blocked.
+
+  // Starts `program` with `arguments` (argv[1] on) and does not wait for it. True when the
+  // program could be started: it was found and the system began running it. False when it
+  // was not found, may not be run, or no process could be made. The started program is
+  // not a child of this process, so it never stays behind as a zombie, whatever this
+  // process does with SIGCHLD. Never raises.
+  virtual bool StartDetached(const std::string& program, const std::vector<std::string>& arguments) = 0;
+  // Splits `commandLine` into a program and its arguments (SplitCommandLine in
+  // CommandLine.h), starts the program and waits until it has ended. Returns its exit
+  // status (0 to 255), or 128 + the signal's number when a signal ended it; -1 when it
+  // could not be started (an empty command line, a program not found or not runnable);
+  // -2 when its end could not be learnt because something else in this process collected
+  // it first. Never raises.
+  virtual int RunAndWait(const std::string& commandLine) = 0;
 
   // --- Built on the primitives, so a wrapper's faults reach them too. ---
 

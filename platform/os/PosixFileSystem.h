@@ -23,6 +23,8 @@ class TPosixFileSystem final : public TFileSystem {
   int64_t LocalTimeOffsetSeconds() override;
   uint64_t CurrentFileTime() override;
   std::string ModuleFileName(const void* addressInsideModule) override;
+  bool StartDetached(const std::string& program, const std::vector<std::string>& arguments) override;
+  int RunAndWait(const std::string& commandLine) override;
 };
 
 // The one instance, alive for the whole process.
