@@ -8,6 +8,7 @@
 #include "host/Commands.h"
 #include "host/FileResults.h"
 #include "host/HostError.h"
+#include "host/LocalPath.h"
 
 namespace bindershelf::host {
 
@@ -73,7 +74,7 @@ void MakeLocalFolder(const fs::path& dir, TFileFailures& failures) {
 void RunGet(TSession& session, const TArguments& args) {
   if (args.size() < 2) throw TUsageError("get REMOTE... LOCALDIR");
   session.Module.Require({"FsGetFile"});
-  fs::path localDir = fs::absolute(args.back()).lexically_normal();
+  fs::path localDir = LocalPathOf(args.back());
   TGetPlan plan;
   std::string firstFolder;
   bool several = args.size() > 2;

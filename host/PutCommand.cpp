@@ -10,6 +10,7 @@
 #include "host/Commands.h"
 #include "host/FileResults.h"
 #include "host/HostError.h"
+#include "host/LocalPath.h"
 
 namespace bindershelf::host {
 
@@ -36,12 +37,6 @@ struct TPutPlan {
   }
 };
 
-// The full local name: what the module records as the item's real path.
-fs::path FullLocalName(const std::string& typed) {
-  fs::path path = fs::absolute(typed).lexically_normal();
-  if (!path.has_filename()) path = path.parent_path();  // "dir/" names dir
-  return path;
-}
 
 std::string CatalogNameOf(const fs::path& local) {
   std::string name = local.filename().string();
@@ -118,7 +113,7 @@ void RunPut(TSession& session, const TArguments& args) {
   bool hasDest = args.size() >= 2;
   std::vector<fs::path> locals;
   for (size_t i = 0; i < args.size() - (hasDest ? 1 : 0); ++i) {
-    fs::path local = FullLocalName(args[i]);
+    fs::path local = LocalPathOf(args[i]);
     if (!fs::exists(local)) throw THostError("no such local file or directory: " + args[i]);
     locals.push_back(local);
   }
