@@ -72,9 +72,11 @@ class TField {
 class TADODataSet;
 
 // One connection to a catalog file. Its connection string carries the Jet provider text
-// and the file in "Data Source=". Every call takes the connection's lock, so a connection
-// may be used from two threads; a caller that needs several calls to stand together
-// (close, compact and reopen) holds Lock() around them.
+// and the file in "Data Source=". Every call takes the connection's lock, so two threads
+// may each run their own statements and datasets on it. A dataset itself belongs to one
+// thread, and closing the connection under another thread's open dataset is a race the
+// caller must prevent: callers that need several calls to stand together (close,
+// compact and reopen) hold one lock of their own around all their work.
 class TADOConnection {
  public:
   TADOConnection();
