@@ -32,8 +32,16 @@ size_t SequenceLength(const std::string& text, size_t i) {
 }  // namespace
 
 std::string FirstCharacters(const std::string& text, size_t count) {
+  return FirstCharactersWithin(text, count, text.size());
+}
+
+std::string FirstCharactersWithin(const std::string& text, size_t count, size_t bytes) {
   size_t end = 0;
-  for (size_t n = 0; n < count && end < text.size(); ++n) end += SequenceLength(text, end);
+  for (size_t n = 0; n < count && end < text.size(); ++n) {
+    size_t next = end + SequenceLength(text, end);
+    if (next > bytes) break;
+    end = next;
+  }
   return text.substr(0, end);
 }
 

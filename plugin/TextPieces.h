@@ -22,4 +22,8 @@ TSplit SplitAtLast(const std::string& text, char separator);
 // valid UTF-8 count one each.
 std::string FirstCharacters(const std::string& text, size_t count);
 
+// The first `count` characters, fewer when they take more than `bytes` bytes: as many
+// whole characters as fit.
+std::string FirstCharactersWithin(const std::string& text, size_t count, size_t bytes);
+
 }  // namespace bindershelf

@@ -3,6 +3,8 @@
 // and returns the entry point's failure result.
 #include <exception>
 #include <mutex>
+#include <stdexcept>
+#include <string>
 
 #include "plugin/Common.h"
 #include "plugin/HostMessage.h"
@@ -33,6 +35,15 @@ TResult AtBoundary(TResult failure, TOnFailure onFailure, TBody&& body) noexcept
     if (onFailure == TOnFailure::ShowMessage) ShowHostMessage("Unknown error");
   }
   return failure;
+}
+
+// A string of the host's; a null pointer is the empty text.
+std::string Text(const char* hostString) { return hostString ? hostString : ""; }
+
+// The host's find-data record, which must be there to be filled.
+WIN32_FIND_DATAA& Record(WIN32_FIND_DATAA* findData) {
+  if (!findData) throw std::invalid_argument("No find-data record to fill");
+  return *findData;
 }
 
 // The module's start and unload notifications.
@@ -72,12 +83,12 @@ FS_EXPORT void FS_STDCALL FsGetDefRootName(char* DefRootName, int32_t maxlen) {
 
 FS_EXPORT HANDLE FS_STDCALL FsFindFirst(char* Path, WIN32_FIND_DATAA* FindData) {
   return AtBoundary(INVALID_HANDLE_VALUE, TOnFailure::ShowMessage,
-                    [&] { return vfs::FindFirst(Path, *FindData); });
+                    [&] { return vfs::FindFirst(Text(Path), Record(FindData)); });
 }
 
 FS_EXPORT BOOL FS_STDCALL FsFindNext(HANDLE, WIN32_FIND_DATAA* FindData) {
   return AtBoundary<BOOL>(FS_FALSE, TOnFailure::ShowMessage,
-                          [&] { return vfs::FindNext(*FindData) ? FS_TRUE : FS_FALSE; });
+                          [&] { return vfs::FindNext(Record(FindData)) ? FS_TRUE : FS_FALSE; });
 }
 
 FS_EXPORT int32_t FS_STDCALL FsFindClose(HANDLE) {
@@ -89,21 +100,21 @@ FS_EXPORT int32_t FS_STDCALL FsFindClose(HANDLE) {
 
 FS_EXPORT BOOL FS_STDCALL FsMkDir(char* Path) {
   return AtBoundary<BOOL>(FS_FALSE, TOnFailure::ShowMessage, [&] {
-    vfs::MakeFolder(Path);
+    vfs::MakeFolder(Text(Path));
     return FS_TRUE;
   });
 }
 
 FS_EXPORT BOOL FS_STDCALL FsDeleteFile(char* RemoteName) {
   return AtBoundary<BOOL>(FS_FALSE, TOnFailure::ShowMessage, [&] {
-    vfs::DeleteItem(RemoteName);
+    vfs::DeleteItem(Text(RemoteName));
     return FS_TRUE;
   });
 }
 
 FS_EXPORT BOOL FS_STDCALL FsRemoveDir(char* RemoteName) {
   return AtBoundary<BOOL>(FS_FALSE, TOnFailure::ShowMessage, [&] {
-    vfs::DeleteItem(RemoteName);
+    vfs::DeleteItem(Text(RemoteName));
     return FS_TRUE;
   });
 }
@@ -112,7 +123,7 @@ FS_EXPORT BOOL FS_STDCALL FsRemoveDir(char* RemoteName) {
 
 FS_EXPORT int32_t FS_STDCALL FsPutFile(char* LocalName, char* RemoteName, int32_t CopyFlags) {
   return AtBoundary<int32_t>(FS_FILE_WRITEERROR, TOnFailure::ShowMessage, [&] {
-    return vfs::PutFile(LocalName ? LocalName : "", RemoteName ? RemoteName : "", CopyFlags);
+    return vfs::PutFile(Text(LocalName), Text(RemoteName), CopyFlags);
   });
 }
 
@@ -122,14 +133,14 @@ FS_EXPORT int32_t FS_STDCALL FsPutFile(char* LocalName, char* RemoteName, int32_
 FS_EXPORT int32_t FS_STDCALL FsRenMovFile(char* OldName, char* NewName, BOOL, BOOL OverWrite,
                                           RemoteInfoStruct*) {
   return AtBoundary<int32_t>(FS_FILE_READERROR, TOnFailure::ShowMessage, [&] {
-    return vfs::RenMovFile(OldName ? OldName : "", NewName ? NewName : "", OverWrite != 0);
+    return vfs::RenMovFile(Text(OldName), Text(NewName), OverWrite != 0);
   });
 }
 
 FS_EXPORT int32_t FS_STDCALL FsGetFile(char* RemoteName, char* LocalName, int32_t CopyFlags,
                                        RemoteInfoStruct*) {
   return AtBoundary<int32_t>(FS_FILE_READERROR, TOnFailure::ShowMessage, [&] {
-    return vfs::GetFile(RemoteName ? RemoteName : "", LocalName ? LocalName : "", CopyFlags);
+    return vfs::GetFile(Text(RemoteName), Text(LocalName), CopyFlags);
   });
 }
 
@@ -139,7 +150,7 @@ FS_EXPORT int32_t FS_STDCALL FsGetFile(char* RemoteName, char* LocalName, int32_
 FS_EXPORT int32_t FS_STDCALL FsExecuteFile(HWND, char* RemoteName, char* Verb) {
   vfs::TProgramRuns runs;
   int32_t result = AtBoundary<int32_t>(FS_EXEC_ERROR, TOnFailure::ShowMessage,
-                                       [&] { return vfs::ExecuteFile(RemoteName, Verb ? Verb : "", runs); });
+                                       [&] { return vfs::ExecuteFile(RemoteName, Text(Verb), runs); });
   runs.RunEach();
   return result;
 }

@@ -36,9 +36,7 @@ std::string CharactersFrom(const std::string& text, size_t first, size_t count =
 // before its NUL.
 void CopyToHostBuffer(const std::string& text, char* buffer) {
   if (!buffer) return;
-  size_t characters = MAX_PATH - 1;
-  std::string fitted = FirstCharacters(text, characters);
-  while (fitted.size() > MAX_PATH - 1) fitted = FirstCharacters(text, --characters);
+  std::string fitted = FirstCharactersWithin(text, MAX_PATH - 1, MAX_PATH - 1);
   fitted.copy(buffer, fitted.size());
   buffer[fitted.size()] = '\0';
 }

@@ -34,9 +34,7 @@ DWORD SizeHalfOf(ado::TField& field) {
 // The name as the record holds it: its first characters, cut again at a character
 // boundary so that it fits the record with its NUL.
 void CopyName(const std::string& name, char (&target)[MAX_PATH]) {
-  std::string listed = FirstCharacters(name, kListedNameCharacters);
-  size_t characters = kListedNameCharacters;
-  while (listed.size() >= MAX_PATH) listed = FirstCharacters(listed, --characters);
+  std::string listed = FirstCharactersWithin(name, kListedNameCharacters, MAX_PATH - 1);
   std::memcpy(target, listed.data(), listed.size());
   target[listed.size()] = '\0';
 }

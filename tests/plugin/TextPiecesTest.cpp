@@ -39,5 +39,12 @@ TEST(TextPieces, FirstCharactersCountsCodePoints) {
   EXPECT_EQ(FirstCharacters("a\xD0", 2), "a\xD0");                      // a cut sequence at the end
 }
 
+TEST(TextPieces, FirstCharactersWithinKeepWholeCharactersThatFit) {
+  EXPECT_EQ(FirstCharactersWithin("жжжж", 3, 5), "жж");  // the third would need bytes 5 and 6
+  EXPECT_EQ(FirstCharactersWithin("жжжж", 3, 6), "жжж");
+  EXPECT_EQ(FirstCharactersWithin("abcdef", 4, 10), "abcd");
+  EXPECT_EQ(FirstCharactersWithin("ж", 1, 1), "");
+}
+
 }  // namespace
 }  // namespace bindershelf
