@@ -11,6 +11,7 @@
 #include "plugin/Common.h"
 #include "plugin/Startup.h"
 #include "support/CatalogProbe.h"
+#include "support/CoreCatalogFixture.h"
 #include "support/TempDir.h"
 
 namespace bindershelf::catalog {
@@ -20,15 +21,8 @@ namespace fs = std::filesystem;
 using testing_support::TCatalogProbe;
 using testing_support::TTempDir;
 
-class Compaction : public ::testing::Test {
+class Compaction : public testing_support::TCoreCatalogTest {
  protected:
-  void SetUp() override {
-    ModuleDir = dir.Path().string() + "/";
-    DatabaseName = "vx.dat";
-    ProviderPrefix = kProviderPrefix;
-    CreateCatalog();
-  }
-  void TearDown() override { ReleaseCatalog(kProcessDetach); }
 
   static void Run(const std::string& statement) { CatalogConnection->Execute(statement); }
   static std::vector<std::string> Column(const std::string& query) {
@@ -44,8 +38,6 @@ class Compaction : public ::testing::Test {
     Run("insert into fs(ID,[Name],parid,Fileattr) values(\"" + id + "\",\"x\",\"\",16)");
     Run("insert into cats(cat,[value],it) values(\"" + cat + "\",\"v\",\"" + id + "\")");
   }
-
-  TTempDir dir;
 };
 
 TEST_F(Compaction, PurgesWhatNothingOwnsAndKeepsTheRest) {

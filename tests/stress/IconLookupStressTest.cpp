@@ -20,6 +20,7 @@
 #include "plugin/TextPieces.h"
 #include "stress/IconLookups.h"
 #include "support/ScopedVariable.h"
+#include "support/CoreCatalogFixture.h"
 #include "support/TempDir.h"
 #include "vfs/CustomIcon.h"
 #include "vfs/Folders.h"
@@ -36,20 +37,16 @@ using testing_support::TScopedVariable;
 using testing_support::TTempDir;
 using testing_support::WriteFile;
 
-class IconLookupStress : public ::testing::Test {
+class IconLookupStress : public testing_support::TCoreCatalogTest {
  protected:
   void SetUp() override {
-    ModuleDir = dir.Path().string() + "/";
-    DatabaseName = "vx.dat";
-    ProviderPrefix = kProviderPrefix;
-    catalog::CreateCatalog();
+    TCoreCatalogTest::SetUp();
     WriteFile(dir / "present.txt", "p");
     WriteFile(dir / "churn.txt", "c");
     Add("\\present.txt", 32, Quoted(dir / "present.txt"));
     Add("\\gone.txt", 32, Quoted(dir / "gone.txt"));
     Add("\\Virtual", 16, "null");
   }
-  void TearDown() override { ReleaseCatalog(kProcessDetach); }
 
   static void Add(const std::string& id, int attributes, const std::string& realPathLiteral) {
     CatalogConnection->Execute("insert into fs(ID,[Name],parid,Fileattr,PTHor) values(" + Quoted(id) + "," +
@@ -81,7 +78,6 @@ class IconLookupStress : public ::testing::Test {
     return names;
   }
 
-  TTempDir dir;
   TScopedVariable tmpDir{"TMPDIR", dir.Path().string()};  // the query log
 };
 

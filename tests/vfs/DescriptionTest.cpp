@@ -13,6 +13,7 @@
 #include "plugin/Common.h"
 #include "plugin/Startup.h"
 #include "plugin/TextPieces.h"
+#include "support/CoreCatalogFixture.h"
 #include "support/TempDir.h"
 
 namespace bindershelf::vfs {
@@ -25,16 +26,12 @@ using testing_support::WriteFile;
 using TProperties = std::set<std::pair<std::string, std::string>>;
 
 // A fresh catalog, and a local directory "out" in which the description files lie.
-class DescriptionFiles : public ::testing::Test {
+class DescriptionFiles : public testing_support::TCoreCatalogTest {
  protected:
   void SetUp() override {
-    ModuleDir = dir.Path().string() + "/";
-    DatabaseName = "vx.dat";
-    ProviderPrefix = kProviderPrefix;
-    catalog::CreateCatalog();
+    TCoreCatalogTest::SetUp();
     fs::create_directories(out);
   }
-  void TearDown() override { ReleaseCatalog(kProcessDetach); }
 
   static void Run(const std::string& statement) { CatalogConnection->Execute(statement); }
   static void AddItem(const std::string& id) {
@@ -71,7 +68,6 @@ class DescriptionFiles : public ::testing::Test {
     return names;
   }
 
-  TTempDir dir;
   const std::string out = dir / "out";
   const std::string descriptionFile = out + "/descript.ion";
 };

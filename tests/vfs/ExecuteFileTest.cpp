@@ -13,6 +13,7 @@
 #include "plugin/Common.h"
 #include "plugin/Startup.h"
 #include "plugin/TextPieces.h"
+#include "support/CoreCatalogFixture.h"
 #include "support/TempDir.h"
 
 namespace bindershelf::vfs {
@@ -21,20 +22,8 @@ namespace {
 using testing_support::ReadFile;
 using testing_support::TTempDir;
 
-class ExecuteCommands : public ::testing::Test {
+class ExecuteCommands : public testing_support::TCoreCatalogTest {
  protected:
-  void SetUp() override {
-    ModuleDir = dir.Path().string() + "/";
-    DatabaseName = "vx.dat";
-    ProviderPrefix = kProviderPrefix;
-    catalog::CreateCatalog();
-  }
-  void TearDown() override {
-    ReleaseCatalog(kProcessDetach);
-    ListFilter.clear();
-    JumpTarget.clear();
-  }
-
   static void Run(const std::string& statement) { CatalogConnection->Execute(statement); }
   static void AddFile(const std::string& id, const std::string& realPath) {
     const auto [parent, name] = SplitAtLast(id, '\\');
@@ -61,7 +50,6 @@ class ExecuteCommands : public ::testing::Test {
     return text;
   }
 
-  TTempDir dir;
   TProgramRuns runs;
 };
 
