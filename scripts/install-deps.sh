@@ -3,6 +3,8 @@
 set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
+  binutils             # nm, with which a test lists what the module exports
+  libtsan2             # ThreadSanitizer's runtime, for the stress tests
   libsqlite3-dev       # the catalog database engine
   libicu-dev           # Unicode case folding for text comparison and LIKE
   libgtest-dev libgmock-dev   # tests
