@@ -32,17 +32,6 @@ std::string Expand(std::string text, const std::string& work, const std::string&
   return text;
 }
 
-// The lines of text that must hold nothing but lines ended by CR LF, sorted.
-TLines CrLfLines(const std::string& content) {
-  TLines lines;
-  size_t start = 0;
-  for (size_t end; (end = content.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(content.substr(start, end - start));
-  EXPECT_EQ(start, content.size()) << "text after the last line end: " << content;
-  std::sort(lines.begin(), lines.end());
-  return lines;
-}
-
 class ExecuteFile : public TModuleTest {
  protected:
   void SetUp() override {
@@ -396,7 +385,7 @@ TEST_F(ListAndRun, TheListHoldsTheRealPathsOfTheFilesBelowTheFolder) {
     TLines expected;
     for (const auto& path : c.paths) expected.push_back(Disk(path));
     std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(CrLfLines(ReadFile(list)), expected);
+    EXPECT_EQ(SortedCrLfLines(ReadFile(list)), expected);
   }
   // Exactly the path and CR LF, nothing else.
   ASSERT_EQ(Execute("\\Docs\\Inner", "quote l " + list).result, FS_EXEC_OK);

@@ -2,6 +2,9 @@
 
 #include <stdlib.h>
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -25,6 +28,16 @@ std::string ReadFile(const std::string& path) {
   std::ostringstream content;
   content << in.rdbuf();
   return content.str();
+}
+
+std::vector<std::string> SortedCrLfLines(const std::string& content) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t end; (end = content.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(content.substr(start, end - start));
+  EXPECT_EQ(start, content.size()) << "text after the last line end: " << content;
+  std::sort(lines.begin(), lines.end());
+  return lines;
 }
 
 void WriteFile(const std::string& path, const std::string& content) {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -23,5 +24,8 @@ class TTempDir {
 // Whole-file helpers for fixtures.
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
+// The lines of text that must hold nothing but lines ended by CR LF, sorted; text after
+// the last line end fails the calling test.
+std::vector<std::string> SortedCrLfLines(const std::string& content);
 
 }  // namespace testing_support

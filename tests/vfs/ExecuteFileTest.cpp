@@ -33,17 +33,6 @@ class ExecuteCommands : public testing_support::TCoreCatalogTest {
   static void AddProperty(const std::string& owner, const std::string& cat, const std::string& value) {
     Run("insert into cats(cat,[value],it) values(" + Quoted(cat) + "," + Quoted(value) + "," + Quoted(owner) + ")");
   }
-  // The list file's lines, sorted; the file must hold nothing but lines ended by CR LF.
-  static std::vector<std::string> ListLines(const std::string& content) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = content.find("\r\n", start)) != std::string::npos; start = end + 2)
-      lines.push_back(content.substr(start, end - start));
-    EXPECT_EQ(start, content.size()) << "text after the last line end: " << content;
-    std::sort(lines.begin(), lines.end());
-    return lines;
-  }
-
   static std::string Repeated(const std::string& piece, size_t count) {
     std::string text;
     for (size_t i = 0; i < count; ++i) text += piece;
@@ -92,7 +81,7 @@ TEST_F(ExecuteCommands, TheListTakesOnlyWhatTheFilterLetsThrough) {
 
   char root[MAX_PATH] = "\\";
   ASSERT_EQ(ExecuteFile(root, "quote l " + list, runs), FS_EXEC_OK);
-  EXPECT_EQ(ListLines(ReadFile(list)),
+  EXPECT_EQ(testing_support::SortedCrLfLines(ReadFile(list)),
             (std::vector<std::string>{"/disk/A/notes.txt", "/disk/A/photo.jpg", "/disk/A/photo.txt"}));
 
   // The piece the properties window makes: items whose properties match a condition of
